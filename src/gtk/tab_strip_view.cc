@@ -28,6 +28,12 @@ TabStripView::TabStripView(TabStrip& model, const std::string& font_family, int 
   Sync();
 }
 
+TabStripView::~TabStripView() {
+  // The pages leave the notebook before their widgets go.
+  syncing_ = true;
+  while (notebook_.get_n_pages() > 0) notebook_.remove_page(-1);
+}
+
 void TabStripView::Sync() {
   syncing_ = true;
   const int count = model_.TabCount();

@@ -21,6 +21,7 @@ namespace tavern::gtk {
 class TabStripView {
  public:
   TabStripView(TabStrip& model, const std::string& font_family, int font_pixels);
+  ~TabStripView();
 
   Gtk::Notebook& widget() { return notebook_; }
   // Shows the model's tabs, captions, hidden flags and current tab.
