@@ -1,5 +1,6 @@
 #include "gtk/gtk_platform.h"
 
+#include <gtkmm/image.h>
 #include <gtkmm/main.h>
 #include <gtkmm/messagedialog.h>
 #include <unistd.h>
@@ -17,6 +18,9 @@
 
 namespace tavern::gtk {
 namespace {
+
+// A window whose handler is still running is destroyed this much later.
+constexpr unsigned kDestroyRetryMilliseconds = 20;
 
 // Message box texts keep CR LF from the program; GTK breaks lines at LF.
 std::string WithoutCarriageReturns(const std::string& text) {
@@ -42,7 +46,9 @@ GtkPlatform::GtkPlatform(std::string run_directory, PageFactory pages)
 }
 
 GtkPlatform::~GtkPlatform() {
-  while (!windows_.empty()) DestroyWindow(windows_.begin()->first);
+  // The handlers may be gone already: the windows go without events.
+  for (auto& [id, w] : windows_) w->DestroyComponents();
+  windows_.clear();
 }
 
 PageFactory GtkPlatform::DefaultPages() {
@@ -79,6 +85,7 @@ void GtkPlatform::RunModal(const WindowDefinition& definition, WindowEvents& eve
 }
 
 void GtkPlatform::CloseWindow(int32_t window_id) {
+  if (window(window_id) == nullptr) return;
   Glib::signal_idle().connect_once([this, window_id] { DestroyWindow(window_id); },
                                    Glib::PRIORITY_HIGH_IDLE);
 }
@@ -198,7 +205,19 @@ void GtkPlatform::ShowMessageBox(const MessageBoxRequest& request) {
         attributes.insert(attribute);
         label->set_attributes(attributes);
         label->set_selectable(true);
+        label->set_xalign(0.0f);
       }
+    }
+  }
+  Gtk::Image icon;
+  if (request.icon == MessageIcon::kError) {
+    // GTK 3 message dialogs draw no icon of their own.
+    if (auto* row = dynamic_cast<Gtk::Box*>(dialog.get_message_area()->get_parent())) {
+      icon.set_from_icon_name("dialog-error", Gtk::ICON_SIZE_DIALOG);
+      icon.set_valign(Gtk::ALIGN_START);
+      row->pack_start(icon, Gtk::PACK_SHRINK);
+      row->reorder_child(icon, 0);
+      icon.show();
     }
   }
   open_message_box_ = &dialog;
@@ -217,7 +236,7 @@ void GtkPlatform::Exit(int code) {
   for (const auto& routine : routines) routine();
   std::fflush(nullptr);
   // The engine's processes end when their connection to this one closes.
-  _exit(code);
+  _exit(code & 0xff);
 }
 
 int64_t GtkPlatform::NowMilliseconds() { return g_get_monotonic_time() / 1000; }
@@ -230,12 +249,21 @@ PlatformWindow* GtkPlatform::window(int32_t window_id) {
 void GtkPlatform::DestroyWindow(int32_t window_id) {
   const auto found = windows_.find(window_id);
   if (found == windows_.end()) return;
+  if (router_.IsHandlingWindow(window_id)) {
+    // A handler of this window runs a nested loop: not from under its feet.
+    Glib::signal_timeout().connect_once([this, window_id] { DestroyWindow(window_id); },
+                                        kDestroyRetryMilliseconds);
+    return;
+  }
   std::unique_ptr<PlatformWindow> gone = std::move(found->second);
   windows_.erase(found);
   WindowEvents& events = gone->events();
   gone->DestroyComponents();
   gone.reset();
-  events.OnDestroyed(window_id);
+  {
+    EventRouter::Scope scope(router_, {{window_id, 0}, ComponentKind::kWindow});
+    events.OnDestroyed(window_id);
+  }
   if (const auto loop = modal_loops_.find(window_id); loop != modal_loops_.end()) {
     loop->second->quit();
   }

@@ -17,6 +17,12 @@
 #include "gtk/web_view_component.h"
 
 namespace tavern::gtk {
+namespace {
+
+// A destroyed copy whose event still runs is looked at again this often.
+constexpr unsigned kFreeRetryMilliseconds = 20;
+
+}  // namespace
 
 PlatformWindow::PlatformWindow(int32_t id, const WindowDefinition& definition, WindowEvents& events,
                                EventRouter& router)
@@ -38,6 +44,10 @@ PlatformWindow::PlatformWindow(int32_t id, const WindowDefinition& definition, W
   // The edges are fixed through the window manager's hints (see
   // ApplyWindowManagerHints); a window without maximise stays fixed for GTK too.
   window_.set_resizable(definition_.maximize_box);
+  // GTK sizes a window it may not resize by its request alone.
+  if (!definition_.maximize_box) {
+    window_.set_size_request(definition_.outer_width, definition_.outer_height);
+  }
   window_.set_skip_taskbar_hint(!definition_.show_in_taskbar);
   window_.set_keep_above(definition_.topmost);
   if (!definition_.minimize_box && !definition_.maximize_box) {
@@ -76,6 +86,21 @@ void PlatformWindow::Show() {
   column_.show();
   area_.show();
   window_.show();
+  // The first shown control that takes the Tab key starts with the focus.
+  for (const ComponentDefinition& definition : definition_.components) {
+    if (!definition.tab_stop || !definition.visible) continue;
+    const std::optional<int32_t> id = FindComponent(definition.name);
+    if (!id) continue;
+    Component* component = GetComponent(*id);
+    if (auto* edit_box = dynamic_cast<EditBoxComponent*>(component)) {
+      edit_box->entry().grab_focus();
+      return;
+    }
+    if (auto* button = dynamic_cast<ButtonComponent*>(component)) {
+      button->button().grab_focus();
+      return;
+    }
+  }
 }
 
 void PlatformWindow::set_close_requested_handler(std::function<void()> handler) {
@@ -148,7 +173,8 @@ void PlatformWindow::DestroyComponent(int32_t component_id) {
   if (auto* view = dynamic_cast<WebViewComponent*>(component.get())) {
     view->Silence();
     view->placement().set_visibility_observer(nullptr);
-    view->placement().Detach();
+    // Out of sight now; out of the window when it is freed.
+    view->placement().set_visible(false);
   }
   // The page may be inside one of its own signals now: free it afterwards.
   FreeLater(component_id, std::move(component));
@@ -180,6 +206,7 @@ void PlatformWindow::DestroyComponents() {
   }
   components_.clear();
   stacking_.clear();
+  for (PendingFree& item : to_free_) item.retry.disconnect();
   to_free_.clear();
 }
 
@@ -350,12 +377,17 @@ void PlatformWindow::UpdatePageMapping() {
 }
 
 void PlatformWindow::FreeLater(int32_t component_id, std::unique_ptr<Component> component) {
-  const bool scheduled = !to_free_.empty();
-  to_free_.emplace_back(component_id, std::move(component));
-  if (scheduled) return;
-  Glib::signal_idle().connect_once([this, alive = alive_] {
-    if (*alive) to_free_.clear();
-  });
+  // Freed once no event of the component is running any more, also when
+  // its handler ran a nested loop meanwhile.
+  sigc::connection retry = Glib::signal_timeout().connect(
+      [this, component_id] {
+        if (router_.IsHandling({id_, component_id})) return true;
+        std::erase_if(to_free_,
+                      [&](const PendingFree& item) { return item.component_id == component_id; });
+        return false;
+      },
+      kFreeRetryMilliseconds);
+  to_free_.push_back(PendingFree{component_id, std::move(component), retry});
 }
 
 void PlatformWindow::ApplyWindowManagerHints() {
@@ -402,12 +434,15 @@ bool PlatformWindow::on_window_key_press_event(GdkEventKey* event) {
   // Connected after the default handler: a focused control that uses Esc
   // has taken it already.
   if (event->keyval != GDK_KEY_Escape || !definition_.escape_closes) return false;
+  if (!window_.get_sensitive()) return false;
   if (close_requested_) close_requested_();
   return true;
 }
 
 bool PlatformWindow::on_window_delete_event(GdkEventAny* /*event*/) {
-  if (close_requested_) close_requested_();
+  // A disabled window (behind a modal one) cannot be closed; an enabled one
+  // closes through the platform, never by GTK's own destroy.
+  if (window_.get_sensitive() && close_requested_) close_requested_();
   return true;
 }
 
