@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "components/profile_file.h"
 #include "components/profile_scan.h"

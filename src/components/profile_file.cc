@@ -122,6 +122,12 @@ std::string ResolveLinks(const std::string& path) {
 
 bool ReplaceFile(const std::string& path, std::initializer_list<std::string_view> pieces,
                  const FileContent& like) {
+  // A file its owner made read-only stays as it is, though its directory
+  // would let a new one take its place.
+  if (like.state() == FileContent::State::kRead &&
+      faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+    return false;
+  }
   std::string temporary;
   const int fd = CreateSibling(path, temporary);
   if (fd < 0) return false;

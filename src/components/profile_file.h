@@ -42,8 +42,8 @@ std::string ResolveLinks(const std::string& path);
 // Replaces the file at `path` with the pieces, one after the other: writes
 // them to a new file in the same directory, flushes it to disk and renames
 // it over `path`. `like`, when it was read, gives the permission bits and
-// owner to keep. False on any failure, with the old file untouched and the
-// new one removed.
+// owner to keep. False on any failure, or when the file that was read may
+// not be written, with the old file untouched and the new one removed.
 bool ReplaceFile(const std::string& path, std::initializer_list<std::string_view> pieces,
                  const FileContent& like);
 

@@ -219,6 +219,19 @@ TEST(ProfileWrite, ReadOnlyDirectoryGivesFalse) {
   EXPECT_EQ(directory.Entries(), std::set<std::string>{"config.ini"});
 }
 
+TEST(ProfileWrite, ReadOnlyFileGivesFalse) {
+  if (geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
+  ScratchDirectory directory;
+  const std::string before = "[" + kHome + "]\r\nhomepage=http://old/\r\n";
+  directory.Write("config.ini", before);
+  ASSERT_EQ(chmod(directory.Path("config.ini").c_str(), 0444), 0);
+
+  EXPECT_FALSE(WriteProfileString(directory.Path("config.ini"), "主页", "homepage", "http://a/"));
+
+  EXPECT_EQ(directory.Read("config.ini"), before);
+  EXPECT_EQ(directory.Entries(), std::set<std::string>{"config.ini"});
+}
+
 // Lets writes beyond a few bytes fail, as on a full disk, for one test.
 class ProfileWriteFullDisk : public ::testing::Test {
  protected:
