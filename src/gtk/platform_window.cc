@@ -403,7 +403,10 @@ void PlatformWindow::ApplyWindowManagerHints() {
     decorations |= GDK_DECOR_MINIMIZE;
   }
   if (definition_.maximize_box) {
-    functions |= GDK_FUNC_MAXIMIZE;
+    // Window managers such as openbox take maximise away from a window that
+    // may not be resized; such a window keeps the function, and a fixed
+    // border still shows no edge to drag.
+    functions |= GDK_FUNC_MAXIMIZE | GDK_FUNC_RESIZE;
     decorations |= GDK_DECOR_MAXIMIZE;
   }
   if (!definition_.fixed_border) {

@@ -40,6 +40,7 @@ ProgramOnGtk::ProgramOnGtk() {
 }
 
 ProgramOnGtk::~ProgramOnGtk() {
+  for (sigc::connection& watcher : watchers_) watcher.disconnect();
   // The windows go first, while the program's handlers still exist.
   platform_.reset();
   program_.reset();
@@ -184,7 +185,11 @@ void MovePointer(Point at) {
 
 void ProgramOnGtk::Click(GtkWidget* widget, int button) {
   ASSERT_TRUE(gtk_widget_get_mapped(widget));
-  MovePointer(RootCentre(widget));
+  ClickAt(RootCentre(widget), button);
+}
+
+void ProgramOnGtk::ClickAt(Point screen, int button) {
+  MovePointer(screen);
   XTestFakeButtonEvent(XDisplay(), static_cast<unsigned>(button), True, CurrentTime);
   XTestFakeButtonEvent(XDisplay(), static_cast<unsigned>(button), False, CurrentTime);
   XFlush(XDisplay());
@@ -237,14 +242,14 @@ void ProgramOnGtk::SelectMenu(const std::string& caption) {
 }
 
 void ProgramOnGtk::WhenPopupOpens(std::function<void(Gtk::Menu&)> act) {
-  Glib::signal_timeout().connect(
+  watchers_.push_back(Glib::signal_timeout().connect(
       [this, act] {
         Gtk::Menu* popup = main_window().open_popup();
         if (popup == nullptr || !popup->get_mapped()) return true;
         act(*popup);
         return false;
       },
-      20);
+      20));
 }
 
 void ProgramOnGtk::ChooseItem(Gtk::Menu& menu, const std::string& caption) {
@@ -261,14 +266,14 @@ void ProgramOnGtk::ChooseItem(Gtk::Menu& menu, const std::string& caption) {
 }
 
 void ProgramOnGtk::WhenWindowOpens(std::function<void(GtkWindow*)> act) {
-  Glib::signal_timeout().connect(
+  watchers_.push_back(Glib::signal_timeout().connect(
       [this, act] {
         const std::vector<GtkWindow*> others = OtherWindows();
         if (others.empty() || !gtk_widget_get_mapped(GTK_WIDGET(others.front()))) return true;
         act(others.front());
         return false;
       },
-      20);
+      20));
 }
 
 std::vector<GtkWindow*> ProgramOnGtk::OtherWindows() {

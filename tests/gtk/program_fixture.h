@@ -66,6 +66,8 @@ class ProgramOnGtk : public ::testing::Test {
 
   // Input through the X server.
   void Click(GtkWidget* widget, int button = 1);
+  // Clicks at a point of the screen.
+  void ClickAt(Point screen, int button = 1);
   void ClickTab(int index, int button = 1);
   void PressKey(GtkWidget* widget, guint keyval, GdkModifierType modifiers = GdkModifierType(0));
   // Types `address` into the address box and presses Enter.
@@ -89,6 +91,7 @@ class ProgramOnGtk : public ::testing::Test {
 
  private:
   std::string run_directory_;
+  std::vector<sigc::connection> watchers_;
 };
 
 // A page with a title and some text, as served HTML.
