@@ -23,7 +23,9 @@ DropDownToolItem::DropDownToolItem(const Glib::RefPtr<Gdk::Pixbuf>& image,
   arrow_part_.get_style_context()->add_class("tavern-drop-down-arrow");
   SetAccessibleName(GTK_WIDGET(main_part_.gobj()), tooltip, tooltip);
   SetAccessibleName(GTK_WIDGET(arrow_part_.gobj()), tooltip + "下拉", tooltip);
-  set_tooltip_text(tooltip);
+  // On the parts themselves: the item hands a tooltip only to its child.
+  main_part_.Gtk::Widget::set_tooltip_text(tooltip);
+  arrow_part_.Gtk::Widget::set_tooltip_text(tooltip);
   row_.pack_start(main_part_, Gtk::PACK_SHRINK);
   row_.pack_start(arrow_part_, Gtk::PACK_SHRINK);
   add(row_);
