@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "text/utf8.h"
@@ -48,15 +49,14 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 FileEncoding DetectFileEncoding(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Bom)) return FileEncoding::kUtf8WithBom;
-  bool non_ascii = false;
-  for (const char byte : bytes) {
-    if (static_cast<unsigned char>(byte) >= 0x80) {
-      non_ascii = true;
-      break;
-    }
-  }
-  if (non_ascii && IsValidUtf8(bytes)) return FileEncoding::kUtf8;
-  return FileEncoding::kGb18030;
+  const auto first_non_ascii = std::find_if(bytes.begin(), bytes.end(), [](char byte) {
+    return static_cast<unsigned char>(byte) >= 0x80;
+  });
+  if (first_non_ascii == bytes.end()) return FileEncoding::kGb18030;
+  // The ASCII before it is well-formed UTF-8 whatever follows.
+  const std::string_view rest =
+      bytes.substr(static_cast<std::size_t>(first_non_ascii - bytes.begin()));
+  return IsValidUtf8(rest) ? FileEncoding::kUtf8 : FileEncoding::kGb18030;
 }
 
 std::string Gb18030ToUtf8(std::string_view bytes) {

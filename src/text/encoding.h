@@ -18,7 +18,9 @@ enum class FileEncoding {
 FileEncoding DetectFileEncoding(std::string_view bytes);
 // GB18030 bytes as UTF-8; a byte sequence that is not GB18030 becomes U+FFFD.
 std::string Gb18030ToUtf8(std::string_view bytes);
-// UTF-8 as GB18030 bytes; nullopt if the text is not well-formed UTF-8.
+// UTF-8 as GB18030 bytes; nullopt if the text is not well-formed UTF-8 or
+// holds a character the system's GB18030 converter cannot write (a few
+// private-use code points).
 std::optional<std::string> Utf8ToGb18030(std::string_view text);
 
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";

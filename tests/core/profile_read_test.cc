@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ValueEndsAtNul",
                  "[" + kGbkHome + "]\r\nhomepage=http://a/" + std::string(1, '\0') + "b\r\n",
                  "http://a/"}),
-    profile_test::CaseName());
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Encodings, ProfileReadCases,
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                  RandomBytes(4096, 2) + "\r\n[" + kGbkHome + "]\r\nhomepage=http://a/\r\n" +
                      RandomBytes(4096, 3),
                  "http://a/"}),
-    profile_test::CaseName());
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Length, ProfileReadCases,
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"SmallerLimit", "[" + kGbkHome + "]\r\nhomepage=" + kGbkChinese + "\r\n", "中",
                  "主页", "homepage", 3},
         ReadCase{"ZeroLimit", "[" + kGbkHome + "]\r\nhomepage=a\r\n", "", "主页", "homepage", 0}),
-    profile_test::CaseName());
+    CaseName());
 
 TEST(ProfileRead, MissingFileGivesEmptyText) {
   ScratchDirectory directory;

@@ -52,14 +52,6 @@ class ScratchDirectory {
   std::filesystem::path path_;
 };
 
-// Names the tests of a table after the `name` of each case.
-struct CaseName {
-  template <class Info>
-  std::string operator()(const Info& case_info) const {
-    return case_info.param.name;
-  }
-};
-
 // Section 主页 in GBK.
 inline constexpr std::string_view kGbkHomeSection = "\xD6\xF7\xD2\xB3";
 

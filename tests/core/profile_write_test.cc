@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
             "http://a/"},
         WriteCase{"MixedCaseNames", "[Main]\r\nHOMEPAGE=old\r\n", "http://a/",
                   "[Main]\r\nHOMEPAGE=http://a/\r\n", "http://a/", "main", "HomePage"}),
-    profile_test::CaseName());
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Encodings, ProfileWriteCases,
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         // 小 is D0 A1 in GBK, which is also the UTF-8 of a Cyrillic letter.
         WriteCase{"GbkThatWouldReadAsUtf8IsWrittenAsUtf8", "[s]\r\n", "小", "[s]\r\nk=小\r\n", "小",
                   "s", "k"}),
-    profile_test::CaseName());
+    CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ProfileWriteCases,
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "[" + kHome + "]\r\nhomepage= 'http://a/' \r\n", "http://a/"},
         WriteCase{"FullWidthSpacesAreKept", std::nullopt, "　http://a/",
                   "[" + kHome + "]\r\nhomepage=\xA1\xA1http://a/\r\n", "　http://a/"}),
-    profile_test::CaseName());
+    CaseName());
 
 struct RefusedCase {
   const char* name;
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"KeyLikeASection", "主页", "[x]", "http://a/"},
                       RefusedCase{"KeyLikeAComment", "主页", ";x", "http://a/"},
                       RefusedCase{"SectionWithALineBreak", "主\n页", "homepage", "http://a/"}),
-    profile_test::CaseName());
+    CaseName());
 
 // Where a file cannot be written. Tests run as root, whom permission bits do
 // not stop, so the failures come from the shape of the path.
