@@ -2,8 +2,6 @@
 
 // Shared pieces of the window platform's tests: waiting on the main loop,
 // input through the X server, a WebPage stand-in and a recorder of events.
-#include <X11/extensions/XTest.h>
-#include <gdk/gdkx.h>
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
 
@@ -18,6 +16,10 @@
 #include "components/window_events.h"
 #include "gtk/gtk_platform.h"
 #include "gtk/web_page.h"
+
+// After gtkmm, whose names the X headers' macros would clash with.
+#include <X11/extensions/XTest.h>
+#include <gdk/gdkx.h>
 
 namespace tavern::gtk::platform_test {
 
