@@ -34,9 +34,9 @@ WindowDefinition FormWindow() {
   return w;
 }
 
-using InputTest = PlatformTest;
+using PlatformInputTest = PlatformTest;
 
-TEST_F(InputTest, TypedCharactersAreRaisedBeforeTheBoxTakesThemAndEnterIs13) {
+TEST_F(PlatformInputTest, TypedCharactersAreRaisedBeforeTheBoxTakesThemAndEnterIs13) {
   const int32_t id = Load(FormWindow());
   auto* edit = dynamic_cast<EditBoxComponent*>(platform().GetEditBox(Ref(id, "编辑框1")));
   ASSERT_NE(edit, nullptr);
@@ -69,7 +69,7 @@ TEST_F(InputTest, TypedCharactersAreRaisedBeforeTheBoxTakesThemAndEnterIs13) {
   EXPECT_TRUE(events_.records.empty());
 }
 
-TEST_F(InputTest, APushButtonClickIsRaisedAndTheButtonIsNoDefault) {
+TEST_F(PlatformInputTest, APushButtonClickIsRaisedAndTheButtonIsNoDefault) {
   const int32_t id = Load(FormWindow());
   auto* button = dynamic_cast<ButtonComponent*>(platform().GetComponent(Ref(id, "按钮1")));
   ASSERT_NE(button, nullptr);
@@ -80,7 +80,7 @@ TEST_F(InputTest, APushButtonClickIsRaisedAndTheButtonIsNoDefault) {
   EXPECT_EQ(events_.Names(), (std::vector<std::string>{"clicked 按钮1"}));
 }
 
-TEST_F(InputTest, EscClosesTheWindowOnceTheHandlerHasReturned) {
+TEST_F(PlatformInputTest, EscClosesTheWindowOnceTheHandlerHasReturned) {
   const int32_t id = Load(FormWindow());
   auto* edit = dynamic_cast<EditBoxComponent*>(platform().GetEditBox(Ref(id, "编辑框1")));
   PressKey(GTK_WIDGET(edit->entry().gobj()), GDK_KEY_Escape);
@@ -92,7 +92,7 @@ TEST_F(InputTest, EscClosesTheWindowOnceTheHandlerHasReturned) {
   EXPECT_TRUE(events_.Has("char 编辑框1 27"));
 }
 
-TEST_F(InputTest, CloseWindowWaitsForTheHandlerAndTheLastWindowEndsTheLoop) {
+TEST_F(PlatformInputTest, CloseWindowWaitsForTheHandlerAndTheLastWindowEndsTheLoop) {
   const int32_t first = Load(FormWindow());
   const int32_t second = Load(FormWindow());
   platform().CloseWindow(first);
@@ -106,7 +106,7 @@ TEST_F(InputTest, CloseWindowWaitsForTheHandlerAndTheLastWindowEndsTheLoop) {
   EXPECT_EQ(std::count(names.begin(), names.end(), "destroyed"), 2);
 }
 
-TEST_F(InputTest, ExitRunsTheRoutinesInOrderAndEndsWithTheCode) {
+TEST_F(PlatformInputTest, ExitRunsTheRoutinesInOrderAndEndsWithTheCode) {
   EXPECT_EXIT(
       {
         platform().AddExitRoutine([] { std::fputs("first ", stderr); });

@@ -34,9 +34,9 @@ WindowDefinition SmallWindow() {
   return w;
 }
 
-using LayoutTest = PlatformTest;
+using PlatformLayoutTest = PlatformTest;
 
-TEST_F(LayoutTest, MainWindowComponentsSitWhereTheDefinitionPlacesThem) {
+TEST_F(PlatformLayoutTest, MainWindowComponentsSitWhereTheDefinitionPlacesThem) {
   const int32_t id = Load(MainWindowDefinition());
   PlatformWindow& main = window(id);
   GtkWidget* area = GTK_WIDGET(main.client_area().gobj());
@@ -79,7 +79,7 @@ TEST_F(LayoutTest, MainWindowComponentsSitWhereTheDefinitionPlacesThem) {
   EXPECT_EQ(status->PartText(1), "");
 }
 
-TEST_F(LayoutTest, ComponentsMarkedHiddenStayHiddenAndTheTemplateHasNoWidget) {
+TEST_F(PlatformLayoutTest, ComponentsMarkedHiddenStayHiddenAndTheTemplateHasNoWidget) {
   const int32_t id = Load(MainWindowDefinition());
   Component* page_template = platform().GetComponent(Ref(id, kPageTemplateName));
   ASSERT_NE(page_template, nullptr);
@@ -99,7 +99,7 @@ TEST_F(LayoutTest, ComponentsMarkedHiddenStayHiddenAndTheTemplateHasNoWidget) {
   EXPECT_TRUE(WaitUntil([&] { return gtk_widget_get_mapped(GTK_WIDGET(hidden->label().gobj())); }));
 }
 
-TEST_F(LayoutTest, CreatedThenSizeChangedAreRaisedInsideTheLoadWithThePlannedSize) {
+TEST_F(PlatformLayoutTest, CreatedThenSizeChangedAreRaisedInsideTheLoadWithThePlannedSize) {
   int width_seen = 0, status_top_seen = 0;
   struct Probe : RecordingEvents {
     using RecordingEvents::RecordingEvents;
@@ -131,7 +131,7 @@ TEST_F(LayoutTest, CreatedThenSizeChangedAreRaisedInsideTheLoadWithThePlannedSiz
   EXPECT_EQ(platform().GetStatusBar(Ref(*id, "状态"))->top(), 280);
 }
 
-TEST_F(LayoutTest, ResizingRaisesSizeChangedAndTheWindowCanShrinkAgain) {
+TEST_F(PlatformLayoutTest, ResizingRaisesSizeChangedAndTheWindowCanShrinkAgain) {
   const int32_t id = Load(MainWindowDefinition());
   Gtk::Window& gtk_window = window(id).window();
   events_.records.clear();
@@ -155,7 +155,7 @@ TEST_F(LayoutTest, ResizingRaisesSizeChangedAndTheWindowCanShrinkAgain) {
   EXPECT_EQ(height, 400);
 }
 
-TEST_F(LayoutTest, WindowsAreCentredOnTheScreenWithTheirCaption) {
+TEST_F(PlatformLayoutTest, WindowsAreCentredOnTheScreenWithTheirCaption) {
   struct Case {
     WindowDefinition definition;
   };

@@ -10,7 +10,7 @@
 namespace tavern::gtk::platform_test {
 namespace {
 
-TEST(MnemonicLabelTest, AmpersandsBecomeGtkAccessKeys) {
+TEST(PlatformMnemonicLabelTest, AmpersandsBecomeGtkAccessKeys) {
   struct Case {
     const char* caption;
     const char* label;
@@ -43,7 +43,7 @@ Gtk::Menu* SubmenuOf(Gtk::MenuShell& shell, const std::string& label) {
   return nullptr;
 }
 
-class MenuTest : public PlatformTest {
+class PlatformMenuTest : public PlatformTest {
  protected:
   void SetUp() override { id_ = Load(MainWindowDefinition()); }
   PlatformWindow& main() { return window(id_); }
@@ -51,7 +51,7 @@ class MenuTest : public PlatformTest {
   int32_t id_ = 0;
 };
 
-TEST_F(MenuTest, TheMenuBarShowsTheVisibleMenusInTheirOrder) {
+TEST_F(PlatformMenuTest, TheMenuBarShowsTheVisibleMenusInTheirOrder) {
   Gtk::MenuBar* bar = main().menu_bar();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(Captions(*bar), (std::vector<std::string>{"文件(_F)", "浏览(_V)", "关于(_A)"}));
@@ -77,7 +77,7 @@ TEST_F(MenuTest, TheMenuBarShowsTheVisibleMenusInTheirOrder) {
   EXPECT_STREQ(atk_object_get_name(gtk_widget_get_accessible(about)), "关于(A)");
 }
 
-TEST_F(MenuTest, DisabledStateFollowsSetMenuItemDisabled) {
+TEST_F(PlatformMenuTest, DisabledStateFollowsSetMenuItemDisabled) {
   const int back = Item(kBackMenuCaption);
   EXPECT_FALSE(platform().MenuItemDisabled(id_, back));
   platform().SetMenuItemDisabled(id_, back, true);
@@ -87,7 +87,7 @@ TEST_F(MenuTest, DisabledStateFollowsSetMenuItemDisabled) {
   for (Gtk::MenuItem* item : main().MenuItemsOf(back)) EXPECT_TRUE(item->get_sensitive());
 }
 
-TEST_F(MenuTest, ChoosingFromTheMenuBarRaisesTheItemsIndex) {
+TEST_F(PlatformMenuTest, ChoosingFromTheMenuBarRaisesTheItemsIndex) {
   Gtk::MenuItem* about = main().MenuItemsOf(Item("关于浏览器(&B)")).at(0);
   events_.records.clear();
   about->activate();
@@ -97,7 +97,7 @@ TEST_F(MenuTest, ChoosingFromTheMenuBarRaisesTheItemsIndex) {
   EXPECT_EQ(events_.records[0].source.ref, (ComponentRef{id_, 0}));
 }
 
-TEST_F(MenuTest, APopUpsChosenItemIsRaisedAfterThePopUpCallReturned) {
+TEST_F(PlatformMenuTest, APopUpsChosenItemIsRaisedAfterThePopUpCallReturned) {
   const int tab_menu = Item(kTabMenuCaption);
   const int close_page = Item("关闭当前页");
   const GdkRectangle area = ScreenBox(GTK_WIDGET(main().client_area().gobj()));
@@ -135,7 +135,7 @@ TEST_F(MenuTest, APopUpsChosenItemIsRaisedAfterThePopUpCallReturned) {
   EXPECT_EQ(events_.Names(), (std::vector<std::string>{"menu " + std::to_string(close_page)}));
 }
 
-TEST_F(MenuTest, APopUpClosedWithoutAChoiceRaisesNothing) {
+TEST_F(PlatformMenuTest, APopUpClosedWithoutAChoiceRaisesNothing) {
   const GdkRectangle area = ScreenBox(GTK_WIDGET(main().client_area().gobj()));
   Glib::signal_timeout().connect(
       [&] {

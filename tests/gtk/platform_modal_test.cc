@@ -53,9 +53,9 @@ bool HasErrorIcon(GtkWidget* widget) {
   return found;
 }
 
-using ModalTest = PlatformTest;
+using PlatformModalTest = PlatformTest;
 
-TEST_F(ModalTest, RunModalDisablesTheOtherWindowsUntilTheModalOneIsGone) {
+TEST_F(PlatformModalTest, RunModalDisablesTheOtherWindowsUntilTheModalOneIsGone) {
   const int32_t main_id = Load(MainWindowDefinition());
   const int32_t other_id = Load(Dialog());
   window(other_id).window().set_sensitive(false);  // already disabled: stays so
@@ -88,7 +88,7 @@ TEST_F(ModalTest, RunModalDisablesTheOtherWindowsUntilTheModalOneIsGone) {
   EXPECT_FALSE(window(other_id).window().get_sensitive());
 }
 
-TEST_F(ModalTest, MessageBoxesShowCaptionTextAndIconAndDisableTheProgram) {
+TEST_F(PlatformModalTest, MessageBoxesShowCaptionTextAndIconAndDisableTheProgram) {
   const int32_t main_id = Load(MainWindowDefinition());
   struct Case {
     MessageBoxRequest request;

@@ -9,7 +9,7 @@
 namespace tavern::gtk::platform_test {
 namespace {
 
-class TabStripTest : public PlatformTest {
+class PlatformTabStripTest : public PlatformTest {
  protected:
   void SetUp() override {
     id_ = Load(MainWindowDefinition());
@@ -26,7 +26,7 @@ class TabStripTest : public PlatformTest {
   TabStripComponent* strip_ = nullptr;
 };
 
-TEST_F(TabStripTest, ALeftClickMakesTheTabCurrentWithTheStripAsSource) {
+TEST_F(PlatformTabStripTest, ALeftClickMakesTheTabCurrentWithTheStripAsSource) {
   ASSERT_EQ(model().InsertTab("第一页"), 1);
   ASSERT_EQ(model().InsertTab("第二页"), 2);
   Settle();
@@ -47,7 +47,7 @@ TEST_F(TabStripTest, ALeftClickMakesTheTabCurrentWithTheStripAsSource) {
   EXPECT_FALSE(events_.Has("tab changed 高级选择夹1"));
 }
 
-TEST_F(TabStripTest, TheRightButtonOverATabReportsItsIndexAndNothingOverTheEmptyPart) {
+TEST_F(PlatformTabStripTest, TheRightButtonOverATabReportsItsIndexAndNothingOverTheEmptyPart) {
   ASSERT_EQ(model().InsertTab("第一页"), 1);
   Settle();
   events_.records.clear();
@@ -63,7 +63,7 @@ TEST_F(TabStripTest, TheRightButtonOverATabReportsItsIndexAndNothingOverTheEmpty
   EXPECT_TRUE(events_.records.empty());
 }
 
-TEST_F(TabStripTest, HiddenTabsAreNotDrawnAndTheViewFollowsEveryChange) {
+TEST_F(PlatformTabStripTest, HiddenTabsAreNotDrawnAndTheViewFollowsEveryChange) {
   ASSERT_EQ(model().InsertTab("第一页"), 1);
   model().SetCurrentTab(1);
   ASSERT_TRUE(model().SetTabHidden(0, true));
@@ -84,7 +84,7 @@ TEST_F(TabStripTest, HiddenTabsAreNotDrawnAndTheViewFollowsEveryChange) {
   EXPECT_EQ(strip_->view().widget().get_current_page(), 0);
 }
 
-TEST_F(TabStripTest, CaptionsUseTheStripFontAndTheStripStays24PixelsHigh) {
+TEST_F(PlatformTabStripTest, CaptionsUseTheStripFontAndTheStripStays24PixelsHigh) {
   ASSERT_EQ(model().InsertTab("酒馆社区首页        "), 1);
   Settle();
   PangoLayout* layout = strip_->view().tab_label(1)->get_layout()->gobj();
@@ -104,7 +104,7 @@ TEST_F(TabStripTest, CaptionsUseTheStripFontAndTheStripStays24PixelsHigh) {
   ASSERT_NE(attributes, nullptr);
 }
 
-TEST_F(TabStripTest, ManyTabsStayReachableThroughScrolling) {
+TEST_F(PlatformTabStripTest, ManyTabsStayReachableThroughScrolling) {
   for (int i = 1; i <= 40; ++i) ASSERT_EQ(model().InsertTab("第" + std::to_string(i) + "页   "), i);
   model().SetCurrentTab(40);
   Settle();

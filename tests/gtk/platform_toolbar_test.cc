@@ -11,7 +11,7 @@
 namespace tavern::gtk::platform_test {
 namespace {
 
-class ToolbarTest : public PlatformTest {
+class PlatformToolbarTest : public PlatformTest {
  protected:
   void SetUp() override {
     id_ = Load(MainWindowDefinition());
@@ -22,7 +22,7 @@ class ToolbarTest : public PlatformTest {
   ToolbarComponent* toolbar_ = nullptr;
 };
 
-TEST_F(ToolbarTest, ButtonsCarryTheirTooltipsAccessibleNamesAndStartStates) {
+TEST_F(PlatformToolbarTest, ButtonsCarryTheirTooltipsAccessibleNamesAndStartStates) {
   const auto& buttons = FindComponent(MainWindowDefinition(), kToolbarName)->buttons;
   ASSERT_EQ(toolbar_->toolbar().get_n_items(), static_cast<int>(buttons.size()));
   for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
@@ -46,7 +46,7 @@ TEST_F(ToolbarTest, ButtonsCarryTheirTooltipsAccessibleNamesAndStartStates) {
   }
 }
 
-TEST_F(ToolbarTest, StateFlagFourDisablesAndOtherFlagsAreKept) {
+TEST_F(PlatformToolbarTest, StateFlagFourDisablesAndOtherFlagsAreKept) {
   toolbar_->AddButtonState(kForwardButton, kButtonDisabled | 1u);
   EXPECT_FALSE(toolbar_->item(kForwardButton)->get_sensitive());
   EXPECT_EQ(toolbar_->ButtonState(kForwardButton), kButtonDisabled | 1u);
@@ -59,7 +59,7 @@ TEST_F(ToolbarTest, StateFlagFourDisablesAndOtherFlagsAreKept) {
   EXPECT_EQ(toolbar_->ButtonState(-1), 0u);
 }
 
-TEST_F(ToolbarTest, ClicksRaiseTheButtonIndexAndDisabledButtonsStaySilent) {
+TEST_F(PlatformToolbarTest, ClicksRaiseTheButtonIndexAndDisabledButtonsStaySilent) {
   events_.records.clear();
   Click(toolbar_->main_part(kHomeButton));
   Click(toolbar_->main_part(kPrintButton));
@@ -73,7 +73,7 @@ TEST_F(ToolbarTest, ClicksRaiseTheButtonIndexAndDisabledButtonsStaySilent) {
   EXPECT_EQ(record.source.kind, ComponentKind::kToolbar);
 }
 
-TEST_F(ToolbarTest, TheArrowPartGivesThePointUnderTheButton) {
+TEST_F(PlatformToolbarTest, TheArrowPartGivesThePointUnderTheButton) {
   events_.records.clear();
   Click(toolbar_->arrow_part(kTextSizeButton));
   EXPECT_EQ(events_.Names(), (std::vector<std::string>{"drop down 工具条1 6"}));

@@ -9,7 +9,7 @@
 namespace tavern::gtk::platform_test {
 namespace {
 
-class WebViewTest : public PlatformTest {
+class PlatformWebViewTest : public PlatformTest {
  protected:
   void SetUp() override {
     id_ = Load(MainWindowDefinition());
@@ -31,7 +31,7 @@ class WebViewTest : public PlatformTest {
   ComponentRef template_;
 };
 
-TEST_F(WebViewTest, ACopyTakesTheTemplatesPlacePresentSizeAndTextSizeHiddenBehindIt) {
+TEST_F(PlatformWebViewTest, ACopyTakesTheTemplatesPlacePresentSizeAndTextSizeHiddenBehindIt) {
   WebView* model = platform().GetWebView(template_);
   ASSERT_NE(model, nullptr);
   model->set_width(700);
@@ -60,14 +60,14 @@ TEST_F(WebViewTest, ACopyTakesTheTemplatesPlacePresentSizeAndTextSizeHiddenBehin
   EXPECT_FALSE(model->visible());
 }
 
-TEST_F(WebViewTest, ACopyFailsWhenThePageCannotBeMade) {
+TEST_F(PlatformWebViewTest, ACopyFailsWhenThePageCannotBeMade) {
   pages_.refuse = true;
   EXPECT_FALSE(platform().CopyComponent(template_).has_value());
   // Only web views are copied.
   EXPECT_FALSE(platform().CopyComponent(Ref(id_, kAddressBoxName)).has_value());
 }
 
-TEST_F(WebViewTest, OnlyTheFrontMostShownPageIsMapped) {
+TEST_F(PlatformWebViewTest, OnlyTheFrontMostShownPageIsMapped) {
   const ComponentRef first = Copy();
   const ComponentRef second = Copy();
   platform().GetWebView(first)->set_visible(true);
@@ -96,7 +96,7 @@ TEST_F(WebViewTest, OnlyTheFrontMostShownPageIsMapped) {
   ASSERT_TRUE(WaitUntil([&] { return Mapped(first); }));
 }
 
-TEST_F(WebViewTest, PageEventsReachTheTemplatesHandlersWithTheCopyAsSource) {
+TEST_F(PlatformWebViewTest, PageEventsReachTheTemplatesHandlersWithTheCopyAsSource) {
   const ComponentRef first = Copy();
   const ComponentRef second = Copy();
   // Events nest: inside the first page's event, the second raises one.
@@ -121,7 +121,7 @@ TEST_F(WebViewTest, PageEventsReachTheTemplatesHandlersWithTheCopyAsSource) {
   EXPECT_EQ(platform().CurrentEventSource().ref, (ComponentRef{}));
 }
 
-TEST_F(WebViewTest, ADestroyedCopyRaisesNothingAndIsFreedAfterItsOwnEvent) {
+TEST_F(PlatformWebViewTest, ADestroyedCopyRaisesNothingAndIsFreedAfterItsOwnEvent) {
   const ComponentRef copy = Copy();
   StubPage& page = PageOf(0);
   GtkWidget* widget = page.widget();
