@@ -106,6 +106,17 @@ TEST_F(WebPageNavigationTest, AnEmptyAddressShowsABlankPage) {
   EXPECT_EQ(page_.page().url(), "about:blank");
 }
 
+TEST_F(WebPageNavigationTest, APageThatNamesNoCharacterSetIsReadAsGbk) {
+  const std::string page = "<html><head><title>酒馆首页</title></head><body>g</body></html>";
+  gchar* gbk = g_convert(page.c_str(), -1, "GBK", "UTF-8", nullptr, nullptr, nullptr);
+  ASSERT_NE(gbk, nullptr);
+  server_.AddPage("/gbk", "text/html", gbk);
+  g_free(gbk);
+  ASSERT_TRUE(LoadAndWait(page_, server_.Url("/gbk")));
+  ASSERT_TRUE(WaitUntil([&] { return page_.page().Caption() == "酒馆首页"; }))
+      << "caption \"" << page_.page().Caption() << "\"";
+}
+
 TEST_F(WebPageNavigationTest, HistoryReportsBothCommandsAndGoesBackAndForward) {
   EXPECT_FALSE(page_.page().CanGoBack());
   ASSERT_TRUE(LoadAndWait(page_, server_.Url("/a")));
