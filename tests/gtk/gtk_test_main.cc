@@ -37,7 +37,8 @@ std::filesystem::path MakeQuietDesktop() {
 int main(int argc, char** argv) {
   const std::filesystem::path desktop = MakeQuietDesktop();
   ::testing::InitGoogleTest(&argc, argv);
-  if (!gtk_init_check(&argc, &argv)) {
+  // The build lists the tests without a display; running them needs one.
+  if (!gtk_init_check(&argc, &argv) && !GTEST_FLAG_GET(list_tests)) {
     fprintf(stderr, "no display: run the GTK tests under xvfb-run\n");
     return 1;
   }
