@@ -6,6 +6,8 @@ namespace tavern::gtk {
 namespace {
 
 constexpr const char kStyle[] = R"(
+/* The forms are laid out for a 9-point (12-pixel) font. */
+.tavern-label, .tavern-edit-box, .tavern-button, .tavern-status-bar label { font-size: 9pt; }
 .tavern-edit-box { min-height: 0; padding: 0 4px; }
 .tavern-button { min-height: 0; min-width: 0; padding: 0 4px; }
 toolbar.tavern-toolbar { padding: 0 2px; border-top: 1px solid #b9c3cc;
