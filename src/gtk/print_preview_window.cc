@@ -4,6 +4,7 @@
 #include <glibmm/main.h>
 #include <gtkmm/main.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "gtk/web_page_silence.h"
@@ -14,6 +15,21 @@ namespace {
 constexpr int kDefaultWidth = 820;
 constexpr int kDefaultHeight = 900;
 constexpr int kBorder = 6;
+// Room left on screen around the preview for panels and the window frame.
+constexpr int kScreenMargin = 80;
+
+// The preview's height: as tall as a page wants, short of the screen's.
+int FittingHeight(GtkWindow* parent) {
+  GdkDisplay* display = gdk_display_get_default();
+  if (display == nullptr) return kDefaultHeight;
+  GdkWindow* near = parent != nullptr ? gtk_widget_get_window(GTK_WIDGET(parent)) : nullptr;
+  GdkMonitor* monitor = near != nullptr ? gdk_display_get_monitor_at_window(display, near)
+                                        : gdk_display_get_primary_monitor(display);
+  if (monitor == nullptr) return kDefaultHeight;
+  GdkRectangle area;
+  gdk_monitor_get_workarea(monitor, &area);
+  return std::clamp(area.height - kScreenMargin, kDefaultHeight / 2, kDefaultHeight);
+}
 
 }  // namespace
 
@@ -31,7 +47,7 @@ PrintPreviewWindow::PrintPreviewWindow(GtkWindow* parent, const std::string& pdf
       view_(WEBKIT_WEB_VIEW(webkit_web_view_new())) {
   g_object_ref_sink(view_);
   set_title("打印预览");
-  set_default_size(kDefaultWidth, kDefaultHeight);
+  set_default_size(kDefaultWidth, FittingHeight(parent));
   if (parent != nullptr) gtk_window_set_transient_for(gobj(), parent);
 
   buttons_.set_layout(Gtk::BUTTONBOX_END);

@@ -57,6 +57,55 @@ GtkWindow* WaitForWindow(const std::vector<GtkWindow*>& before, Predicate is_wan
   return found;
 }
 
+// Cancels the print dialog once it shows. The dialog runs a loop of its own
+// inside the call that opens it, so it is answered from a timer.
+class PrintDialogAnswer {
+ public:
+  PrintDialogAnswer() : timer_(g_timeout_add(50, &PrintDialogAnswer::Look, this)) {}
+  ~PrintDialogAnswer() {
+    if (!answered_) g_source_remove(timer_);
+  }
+  PrintDialogAnswer(const PrintDialogAnswer&) = delete;
+  PrintDialogAnswer& operator=(const PrintDialogAnswer&) = delete;
+
+  bool answered() const { return answered_; }
+  // The window the dialog was shown over.
+  GtkWindow* parent() const { return parent_; }
+
+ private:
+  static gboolean Look(gpointer data) {
+    auto* self = static_cast<PrintDialogAnswer*>(data);
+    for (GtkWindow* window : Toplevels()) {
+      if (GTK_IS_PRINT_UNIX_DIALOG(window) && gtk_widget_get_visible(GTK_WIDGET(window))) {
+        self->parent_ = gtk_window_get_transient_for(window);
+        self->answered_ = true;
+        gtk_dialog_response(GTK_DIALOG(window), GTK_RESPONSE_CANCEL);
+        return G_SOURCE_REMOVE;
+      }
+    }
+    return G_SOURCE_CONTINUE;
+  }
+
+  guint timer_;
+  bool answered_ = false;
+  GtkWindow* parent_ = nullptr;
+};
+
+// The button in `widget` whose label is `label`; null when there is none.
+GtkButton* FindButton(GtkWidget* widget, const char* label) {
+  if (GTK_IS_BUTTON(widget) && g_strcmp0(gtk_button_get_label(GTK_BUTTON(widget)), label) == 0) {
+    return GTK_BUTTON(widget);
+  }
+  if (!GTK_IS_CONTAINER(widget)) return nullptr;
+  GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+  GtkButton* found = nullptr;
+  for (GList* child = children; child != nullptr && found == nullptr; child = child->next) {
+    found = FindButton(GTK_WIDGET(child->data), label);
+  }
+  g_list_free(children);
+  return found;
+}
+
 class WebPageSavePrintTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -149,9 +198,39 @@ TEST_F(WebPageSavePrintTest, ThePreviewShowsAPdfInItsOwnWindowAndRemovesItWhenCl
   ASSERT_EQ(files.size(), files_before.size() + 1);
   EXPECT_GE(PdfPageCount(ReadFile(files.back())), 1);
 
+  GtkButton* print = FindButton(GTK_WIDGET(preview), "打印(_P)…");
+  ASSERT_NE(print, nullptr);
+  {
+    PrintDialogAnswer answer;
+    gtk_button_clicked(print);
+    EXPECT_TRUE(answer.answered()) << "printing from the preview shows no print dialog";
+    EXPECT_EQ(answer.parent(), preview);
+  }
+
   gtk_window_close(preview);
   ASSERT_TRUE(WaitUntil([&] { return PreviewFiles().size() == files_before.size(); }))
       << "the preview's PDF stays behind";
+}
+
+TEST_F(WebPageSavePrintTest, APreviewThatOutlivesItsPageNoLongerPrints) {
+  LoadPage();
+  const std::vector<GtkWindow*> before = Toplevels();
+  page_.page().RunCommand(kPrintPreview);
+  GtkWindow* preview = WaitForWindow(
+      before, [](GtkWindow* w) { return g_strcmp0(gtk_window_get_title(w), "打印预览") == 0; });
+  ASSERT_NE(preview, nullptr) << "no preview window";
+  page_.DestroyPage();
+  GtkButton* print = FindButton(GTK_WIDGET(preview), "打印(_P)…");
+  ASSERT_NE(print, nullptr);
+  {
+    PrintDialogAnswer answer;
+    // A print dialog would run inside the click, and be answered there.
+    gtk_button_clicked(print);
+    EXPECT_FALSE(answer.answered()) << "a print dialog for a page that is gone";
+  }
+  EXPECT_FALSE(gtk_widget_get_sensitive(GTK_WIDGET(print)));
+  gtk_window_close(preview);
+  ASSERT_TRUE(WaitUntil([&] { return OtherToplevels(before).empty(); }));
 }
 
 TEST_F(WebPageSavePrintTest, TheChosenPageSetupIsUsedByLaterPrints) {
@@ -181,28 +260,10 @@ TEST_F(WebPageSavePrintTest, TheChosenPageSetupIsUsedByLaterPrints) {
 TEST_F(WebPageSavePrintTest, PrintShowsThePrintDialogOverThePage) {
   LoadPage();
   const std::vector<GtkWindow*> before = Toplevels();
-  GtkWindow* seen = nullptr;
-  GtkWindow* seen_parent = nullptr;
-  // The print dialog runs a loop of its own: answer it from inside.
-  const guint answer = g_timeout_add(
-      50,
-      [](gpointer data) -> gboolean {
-        auto* state = static_cast<std::pair<GtkWindow**, GtkWindow**>*>(data);
-        for (GtkWindow* window : Toplevels()) {
-          if (GTK_IS_PRINT_UNIX_DIALOG(window) && gtk_widget_get_visible(GTK_WIDGET(window))) {
-            *state->first = window;
-            *state->second = gtk_window_get_transient_for(window);
-            gtk_dialog_response(GTK_DIALOG(window), GTK_RESPONSE_CANCEL);
-            return G_SOURCE_REMOVE;
-          }
-        }
-        return G_SOURCE_CONTINUE;
-      },
-      new std::pair<GtkWindow**, GtkWindow**>(&seen, &seen_parent));
+  PrintDialogAnswer answer;
   page_.page().RunCommand(kPrint);
-  EXPECT_NE(seen, nullptr) << "no print dialog";
-  EXPECT_EQ(seen_parent, page_.window());
-  if (seen == nullptr) g_source_remove(answer);
+  EXPECT_TRUE(answer.answered()) << "no print dialog";
+  EXPECT_EQ(answer.parent(), page_.window());
   EXPECT_TRUE(OtherToplevels(before).empty());
 }
 
