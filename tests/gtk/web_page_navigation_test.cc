@@ -68,6 +68,28 @@ TEST_F(WebPageNavigationTest, ALinkClickCarriesTheNewAddressWhileTheOldPageIsSho
   EXPECT_EQ(shown_during_event, server_.Url("/a"));
 }
 
+TEST_F(WebPageNavigationTest, AnEventHandledInsideAnotherKeepsTheirAddressesApart) {
+  ASSERT_TRUE(LoadAndWait(page_, server_.Url("/a")));
+  // As a handler that shows a message box does: a loop of its own, in which
+  // the next page loads and completes.
+  std::string before_inner;
+  std::string after_inner;
+  bool nested = false;
+  page_.during_event = [&](const PageEvent& event) {
+    if (event.number != 5 || nested) return;
+    nested = true;
+    page_.page().set_url(server_.Url("/b"));
+    before_inner = page_.page().url();
+    WaitUntil([&] { return page_.Last(5)->url == server_.Url("/b"); });
+    after_inner = page_.page().url();
+  };
+  page_.page().RunCommand(kRefresh);
+  ASSERT_TRUE(WaitUntil([&] { return !after_inner.empty(); }));
+  EXPECT_EQ(before_inner, server_.Url("/a"));
+  EXPECT_EQ(after_inner, server_.Url("/a")) << "the outer event's address is back";
+  EXPECT_EQ(page_.page().url(), server_.Url("/b")) << "outside events: the page's address";
+}
+
 TEST_F(WebPageNavigationTest, FalseFromTheNavigationEventCancelsIt) {
   ASSERT_TRUE(LoadAndWait(page_, server_.Url("/a")));
   page_.answer_before_navigate = [&](const std::string& address) -> HandlerResult {
