@@ -346,7 +346,7 @@ gboolean EnginePage::OnLoadFailedWithTlsErrors(WebKitWebView* /*view*/, gchar* f
   return TRUE;
 }
 
-void EnginePage::OnProgressChanged(GObject* view, GParamSpec* /*spec*/, gpointer data) {
+void EnginePage::OnProgressChanged(GObject* view, GParamSpec* /*property*/, gpointer data) {
   auto* page = static_cast<EnginePage*>(data);
   // The engine moves the progress before it asks whether the navigation may
   // start at all; a load is reported from its start on.
@@ -355,7 +355,7 @@ void EnginePage::OnProgressChanged(GObject* view, GParamSpec* /*spec*/, gpointer
   if (handler) handler(Percent(webkit_web_view_get_estimated_load_progress(WEBKIT_WEB_VIEW(view))));
 }
 
-void EnginePage::OnTitleChanged(GObject* /*view*/, GParamSpec* /*spec*/, gpointer data) {
+void EnginePage::OnTitleChanged(GObject* /*view*/, GParamSpec* /*property*/, gpointer data) {
   auto* page = static_cast<EnginePage*>(data);
   const auto handler = page->events_.title_change;
   if (!handler) return;

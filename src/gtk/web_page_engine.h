@@ -63,8 +63,8 @@ class EnginePage final : public WebPage {
   static gboolean OnLoadFailedWithTlsErrors(WebKitWebView* view, gchar* failing_uri,
                                             GTlsCertificate* certificate,
                                             GTlsCertificateFlags errors, gpointer data);
-  static void OnProgressChanged(GObject* view, GParamSpec* spec, gpointer data);
-  static void OnTitleChanged(GObject* view, GParamSpec* spec, gpointer data);
+  static void OnProgressChanged(GObject* view, GParamSpec* property, gpointer data);
+  static void OnTitleChanged(GObject* view, GParamSpec* property, gpointer data);
   static void OnMouseTargetChanged(WebKitWebView* view, WebKitHitTestResult* hit, guint modifiers,
                                    gpointer data);
   static void OnHistoryChanged(WebKitBackForwardList* list, WebKitBackForwardListItem* added,

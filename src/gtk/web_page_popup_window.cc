@@ -58,7 +58,7 @@ void PopupWindow::OnClose(WebKitWebView* /*view*/, gpointer data) {
   static_cast<PopupWindow*>(data)->hide();
 }
 
-void PopupWindow::OnTitleChanged(GObject* view, GParamSpec* /*spec*/, gpointer data) {
+void PopupWindow::OnTitleChanged(GObject* view, GParamSpec* /*property*/, gpointer data) {
   const char* title = webkit_web_view_get_title(WEBKIT_WEB_VIEW(view));
   static_cast<PopupWindow*>(data)->set_title(title != nullptr ? title : "");
 }

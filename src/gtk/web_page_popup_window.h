@@ -25,7 +25,7 @@ class PopupWindow : public Gtk::Window {
 
   static void OnReadyToShow(WebKitWebView* view, gpointer data);
   static void OnClose(WebKitWebView* view, gpointer data);
-  static void OnTitleChanged(GObject* view, GParamSpec* spec, gpointer data);
+  static void OnTitleChanged(GObject* view, GParamSpec* property, gpointer data);
   static GtkWidget* OnCreate(WebKitWebView* view, WebKitNavigationAction* action, gpointer data);
 
   WebKitWebView* view_;
