@@ -1,5 +1,7 @@
 #include "gtk/web_page_engine.h"
 
+#include <glibmm/main.h>
+
 #include <glib/gstdio.h>
 
 #include <algorithm>
@@ -164,7 +166,7 @@ void EnginePage::RunCommand(int code) {
       webkit_web_view_reload(view_);
       return;
     case kStop:
-      webkit_web_view_stop_loading(view_);
+      StopLoading();
       return;
     default:
       break;
@@ -186,6 +188,22 @@ void EnginePage::RunCommand(int code) {
     default:
       return;
   }
+}
+
+void EnginePage::StopLoading() {
+  webkit_web_view_stop_loading(view_);
+  if (committed_ || !webkit_web_view_is_loading(view_)) return;
+  // A stop that reaches a new view while its engine process is still
+  // starting is lost: the load neither goes on nor ends. Such a load is
+  // ended on an empty page that keeps its address.
+  constexpr unsigned kLostStopMilliseconds = 250;
+  Glib::signal_timeout().connect_once(
+      [this, alive = alive_, address = ViewUri()] {
+        if (!*alive || committed_ || !webkit_web_view_is_loading(view_)) return;
+        if (ViewUri() != address) return;
+        webkit_web_view_load_alternate_html(view_, "", address.c_str(), nullptr);
+      },
+      kLostStopMilliseconds);
 }
 
 bool EnginePage::CanGoBack() const { return webkit_web_view_can_go_back(view_) == TRUE; }
@@ -311,6 +329,7 @@ gboolean EnginePage::OnDecidePolicy(WebKitWebView* /*view*/, WebKitPolicyDecisio
 
 void EnginePage::OnLoadChanged(WebKitWebView* /*view*/, WebKitLoadEvent event, gpointer data) {
   auto* page = static_cast<EnginePage*>(data);
+  if (event == WEBKIT_LOAD_COMMITTED) page->committed_ = true;
   if (event != WEBKIT_LOAD_FINISHED) {
     page->loading_ = true;
     return;

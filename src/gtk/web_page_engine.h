@@ -49,6 +49,7 @@ class EnginePage final : public WebPage {
   // The window the page is in, for dialogs; null when it is in none.
   GtkWindow* Toplevel() const;
   void ShowErrorPage(const std::string& address, const std::string& reason);
+  void StopLoading();
 
   void SaveAs();
   void Print(GtkWindow* parent);
@@ -89,6 +90,8 @@ class EnginePage final : public WebPage {
   // Whether a load has started (or an error page is coming in) and not yet
   // finished.
   bool loading_ = false;
+  // Whether any load of this view has committed a document.
+  bool committed_ = false;
   // The address of a load that failed, until its end has been reported.
   std::string failed_uri_;
   PrintSetup print_setup_;

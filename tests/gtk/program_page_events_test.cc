@@ -99,6 +99,7 @@ TEST_F(PageEventsTest, StopEndsALoadThatWouldNotEnd) {
   OpenTyped(server_.Url("/slow"));
   ASSERT_TRUE(WaitFor([&] { return boxes().size() == 2; }));
   ASSERT_TRUE(WaitFor([&] { return webkit_web_view_is_loading(ViewOfTab(2)); }));
+  // At once, as a user who pressed Enter on the wrong address does.
   Click(toolbar().main_part(3));
   EXPECT_TRUE(WaitFor([&] { return !webkit_web_view_is_loading(ViewOfTab(2)); }));
   EXPECT_TRUE(WaitFor([&] { return StatusText() == "准备就绪"; }));
