@@ -171,7 +171,25 @@ class Program:
 
 
 def web_processes_of(pid):
-    """The engine's helper processes that are still children of `pid`."""
-    out = subprocess.run(["ps", "-o", "pid=", "--ppid", str(pid)], capture_output=True,
-                         text=True).stdout
-    return [int(p) for p in out.split()]
+    """The processes that are still children of `pid` (the engine's helpers)."""
+    children = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open("/proc/%s/stat" % entry) as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+            if int(fields[1]) == pid:
+                children.append(int(entry))
+        except OSError:
+            pass
+    return children
+
+
+def alive(pid):
+    """Whether process `pid` still runs (a zombie has ended)."""
+    try:
+        with open("/proc/%d/stat" % pid) as f:
+            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False

@@ -9,14 +9,14 @@ served here on 127.0.0.1, inside a session bus of its own that can start
 only the accessibility bus. Exits non-zero when a check fails.
 """
 
-import http.server
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
-import threading
 import time
+
+from harness import PageServer, alive, gbk_config, web_processes_of
 
 HOME_TITLE = "无障碍测试页"
 HOME_PAGE = ("<!DOCTYPE html><html><head><meta charset='utf-8'><title>%s</title></head>"
@@ -47,24 +47,6 @@ class Failures:
         print(("ok   " if ok else "FAIL ") + what, flush=True)
         if not ok:
             self.items.append(what)
-
-
-def serve_home_page():
-    class Handler(http.server.BaseHTTPRequestHandler):
-        def do_GET(self):
-            data = HOME_PAGE.encode("utf-8")
-            self.send_response(200)
-            self.send_header("Content-Type", "text/html; charset=utf-8")
-            self.send_header("Content-Length", str(len(data)))
-            self.end_headers()
-            self.wfile.write(data)
-
-        def log_message(self, *args):
-            pass
-
-    httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    threading.Thread(target=httpd.serve_forever, daemon=True).start()
-    return httpd, "http://127.0.0.1:%d/home.html" % httpd.server_address[1]
 
 
 def start_xvfb_if_needed():
@@ -133,35 +115,14 @@ def role(node):
     return node.getRoleName()
 
 
-def web_processes_of(pid):
-    children = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open("/proc/%s/stat" % entry) as f:
-                fields = f.read().rsplit(")", 1)[1].split()
-            if int(fields[1]) == pid:
-                children.append(int(entry))
-        except OSError:
-            pass
-    return children
-
-
-def alive(pid):
-    try:
-        with open("/proc/%d/stat" % pid) as f:
-            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
-    except OSError:
-        return False
-
-
 def inner(run):
     import pyatspi
 
-    httpd, home = serve_home_page()
+    httpd = PageServer({"/home.html": HOME_PAGE})
+    httpd.__enter__()
+    home = httpd.url("/home.html")
     with open(os.path.join(run, "config.ini"), "wb") as f:
-        f.write(("[主页]\r\nhomepage=%s\r\n" % home).encode("gbk"))
+        f.write(gbk_config(home))
     program = subprocess.Popen([os.path.join(run, "tavern-browser")], cwd=run)
     results = Failures()
     try:
@@ -267,7 +228,7 @@ def inner(run):
         if program.poll() is None:
             program.kill()
             program.wait()
-        httpd.shutdown()
+        httpd.__exit__(None, None, None)
     print("all checks passed" if not results.items else "%d checks failed" % len(results.items))
     return 1 if results.items else 0
 

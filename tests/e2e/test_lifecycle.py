@@ -5,18 +5,9 @@ import sys
 import time
 import unittest
 
-from harness import PageServer, RunFolder, gbk_config, web_processes_of
+from harness import PageServer, RunFolder, alive, gbk_config, web_processes_of
 
 PROGRAM = None
-
-
-def alive(pid):
-    """Whether process `pid` still runs (a zombie has ended)."""
-    try:
-        with open("/proc/%d/stat" % pid) as f:
-            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
-    except OSError:
-        return False
 
 
 def page(title):
