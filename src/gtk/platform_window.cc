@@ -197,13 +197,8 @@ void PlatformWindow::DestroyComponents() {
       view->placement().set_visibility_observer(nullptr);
     }
   }
-  for (auto it = components_.begin(); it != components_.end();) {
-    if (it->second.kind == ComponentKind::kWebView) {
-      it = components_.erase(it);
-    } else {
-      ++it;
-    }
-  }
+  std::erase_if(components_,
+                [](const auto& entry) { return entry.second.kind == ComponentKind::kWebView; });
   components_.clear();
   stacking_.clear();
   for (PendingFree& item : to_free_) item.retry.disconnect();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
+#include <type_traits>
 
 #include "text/utf8.h"
 
@@ -104,10 +105,23 @@ std::optional<int32_t> FakePlatform::LoadWindow(const WindowDefinition& definiti
     const OperationLog to_log = [this, ref](const std::string& what) {
       log.push_back(RefText(ref) + " " + what);
     };
+    // Every fake derives from Placed<>, which keeps the place, the shown
+    // state and the log.
+    const auto placed = [&]<class Fake, class... Args>(std::type_identity<Fake>, Args&&... args) {
+      auto fake = std::make_unique<Fake>(std::forward<Args>(args)...);
+      fake->place = c.place;
+      if (c.dock == Dock::kTop) fake->place = {0, 0, w.client_width, c.place.height};
+      if (c.dock == Dock::kBottom) {
+        fake->place = {0, w.client_height - kStatusBarHeight, w.client_width, kStatusBarHeight};
+      }
+      fake->shown = c.visible;
+      fake->log = to_log;
+      return fake;
+    };
     std::unique_ptr<Component> made;
     switch (c.kind) {
       case ComponentKind::kTabStrip: {
-        auto strip = std::make_unique<FakeTabStrip>(c.tabs);
+        auto strip = placed(std::type_identity<FakeTabStrip>{}, c.tabs);
         WindowEvents* handlers = &events;
         const std::string name = c.name;
         strip->model.set_current_tab_changed_handler([this, ref, handlers, name] {
@@ -122,53 +136,38 @@ std::optional<int32_t> FakePlatform::LoadWindow(const WindowDefinition& definiti
         break;
       }
       case ComponentKind::kStatusBar: {
-        auto bar = std::make_unique<FakeStatusBar>();
+        auto bar = placed(std::type_identity<FakeStatusBar>{});
         for (const auto& part : c.parts) bar->parts.push_back(part.text);
         made = std::move(bar);
         break;
       }
       case ComponentKind::kWebView: {
-        auto view = std::make_unique<FakeWebView>();
+        auto view = placed(std::type_identity<FakeWebView>{});
         view->font_size = c.font_size;
         made = std::move(view);
         break;
       }
       case ComponentKind::kEditBox: {
-        auto edit = std::make_unique<FakeEditBox>();
+        auto edit = placed(std::type_identity<FakeEditBox>{});
         edit->text_ = c.text;
         made = std::move(edit);
         break;
       }
       case ComponentKind::kToolbar: {
-        auto bar = std::make_unique<FakeToolbar>();
-        for (const auto& button : c.buttons)
+        auto bar = placed(std::type_identity<FakeToolbar>{});
+        for (const auto& button : c.buttons) {
           bar->states.push_back(button.disabled ? unsigned{kButtonDisabled} : 0u);
+        }
         made = std::move(bar);
         break;
       }
       default: {
-        auto label = std::make_unique<FakeLabel>();
+        auto label = placed(std::type_identity<FakeLabel>{});
         label->text = c.text;
         made = std::move(label);
         break;
       }
     }
-    // Every placed-component fake derives from Placed<>, which keeps these.
-    auto set_common = [&](auto* placed) {
-      placed->place = c.place;
-      if (c.dock == Dock::kTop) placed->place = {0, 0, w.client_width, c.place.height};
-      if (c.dock == Dock::kBottom) {
-        placed->place = {0, w.client_height - kStatusBarHeight, w.client_width, kStatusBarHeight};
-      }
-      placed->shown = c.visible;
-      placed->log = to_log;
-    };
-    if (auto* p = dynamic_cast<FakeTabStrip*>(made.get())) set_common(p);
-    if (auto* p = dynamic_cast<FakeStatusBar*>(made.get())) set_common(p);
-    if (auto* p = dynamic_cast<FakeWebView*>(made.get())) set_common(p);
-    if (auto* p = dynamic_cast<FakeEditBox*>(made.get())) set_common(p);
-    if (auto* p = dynamic_cast<FakeToolbar*>(made.get())) set_common(p);
-    if (auto* p = dynamic_cast<FakeLabel*>(made.get())) set_common(p);
     w.components[id] = std::move(made);
     w.kinds[id] = c.kind;
     w.names[id] = c.name;
