@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
+#include <string_view>
 
 #include "core/program_fixture.h"
 #include "text/gbk_width.h"
@@ -9,6 +11,12 @@ namespace tavern {
 namespace {
 
 using RandomSessionTest = ProgramTest;
+
+// The long run (scripts/test --long) takes five times as many steps.
+int SessionSteps() {
+  const char* long_run = std::getenv("TAVERN_LONG_RUN");
+  return long_run != nullptr && std::string_view(long_run) == "1" ? 100000 : 20000;
+}
 
 // Many random actions of a user and of the pages; after each one the
 // strip, the list and the screen must agree.
@@ -20,7 +28,8 @@ TEST_F(RandomSessionTest, TheStripTheListAndTheScreenStayInStep) {
   const std::vector<std::string> titles = {"", "Tavern", "酒馆社区首页 - 论坛导航与公告",
                                            "0123456789012345678首", std::string(40, 'x')};
   Start();
-  for (int step = 0; step < 20000; ++step) {
+  const int steps = SessionSteps();
+  for (int step = 0; step < steps; ++step) {
     const int pages = boxes().size();
     const ComponentRef any_page = pages > 0 ? boxes().at(pick(1, pages)) : ComponentRef{};
     const int action = pick(0, 11);
