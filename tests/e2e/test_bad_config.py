@@ -1,0 +1,66 @@
+"""Start-up with a config.ini that is broken, huge or not a file at all."""
+
+import os
+import sys
+import time
+import unittest
+
+from harness import PageServer, RunFolder
+
+PROGRAM = None
+MAX_VALUE_BYTES = 10239
+
+
+class BadConfig(unittest.TestCase):
+    def setUp(self):
+        self.server = PageServer({"/long": "<p>long</p>"})
+        self.server.__enter__()
+        self.addCleanup(self.server.__exit__)
+        self.folder = RunFolder(PROGRAM)
+        self.addCleanup(self.folder.remove)
+
+    def start_and_close(self):
+        """Starts the program, sees its window stay up, and closes it."""
+        program = self.folder.start()
+        self.addCleanup(program.kill)
+        program.wait_window()
+        time.sleep(1.5)
+        self.assertIsNone(program.process.poll(), program.stderr())
+        program.key("Escape")
+        self.assertEqual(program.wait_exit(), 0)
+
+    def test_a_file_that_cannot_be_read_as_settings_gives_a_working_window(self):
+        cases = {
+            "binary garbage": bytes(range(256)) * 64,
+            "100 MB of lines": b"x=" + b"y" * 98 + b"\n",
+            "invalid GBK": "[主页]\r\nhomepage=".encode("gbk") + b"\x81\x20\xff\xfe\x80\r\n",
+        }
+        for name, data in cases.items():
+            with self.subTest(name):
+                if name.startswith("100 MB"):
+                    with open(self.folder.config, "wb") as f:
+                        f.write(data * (100 * 1024 * 1024 // len(data)))
+                else:
+                    self.folder.write_config(data)
+                self.start_and_close()
+
+    def test_a_directory_named_config_ini_gives_a_working_window(self):
+        os.mkdir(self.folder.config)
+        self.start_and_close()
+
+    def test_a_20000_byte_home_page_is_cut_and_loads(self):
+        address = self.server.url("/long?") + "a" * 20000
+        self.folder.write_config(("[主页]\r\nhomepage=%s\r\n" % address).encode("gbk"))
+        program = self.folder.start()
+        self.addCleanup(program.kill)
+        program.wait_window()
+        self.assertTrue(self.server.wait_for("/long"), "the cut home page was not asked for")
+        asked = [r for r in self.server.requests if r.startswith("/long")][0]
+        self.assertEqual(len(self.server.url("")) + len(asked), MAX_VALUE_BYTES)
+        program.key("Escape")
+        self.assertEqual(program.wait_exit(), 0)
+
+
+if __name__ == "__main__":
+    PROGRAM = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)
