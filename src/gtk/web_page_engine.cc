@@ -339,10 +339,14 @@ void EnginePage::OnLoadChanged(WebKitWebView* /*view*/, WebKitLoadEvent event, g
   // address that was asked for, whose error page follows.
   std::string address = std::exchange(page->failed_uri_, std::string());
   if (address.empty()) address = page->ViewUri();
-  const auto handler = page->events_.document_complete;
-  if (!handler) return;
-  EventValue value(page->alive_, page->event_url_, std::move(address));
-  handler();
+  const std::shared_ptr<bool> alive = page->alive_;
+  if (const auto handler = page->events_.document_complete) {
+    EventValue value(alive, page->event_url_, std::move(address));
+    handler();
+  }
+  if (!*alive || page->status_after_load_.empty()) return;
+  page->status_text_ = std::exchange(page->status_after_load_, std::string());
+  if (const auto handler = page->events_.status_text_change) handler();
 }
 
 gboolean EnginePage::OnLoadFailed(WebKitWebView* /*view*/, WebKitLoadEvent /*event*/,
@@ -428,7 +432,8 @@ void EnginePage::OnWebProcessTerminated(WebKitWebView* /*view*/,
   if (address.empty()) return;
   // The page stays where it was, with a page that says why it is gone;
   // "refresh" brings it back.
-  page->ShowErrorPage(address, WebProcessEndReason(reason));
+  page->status_after_load_ = WebProcessEndReason(reason);
+  page->ShowErrorPage(address, page->status_after_load_);
 }
 
 }  // namespace tavern::gtk

@@ -94,6 +94,9 @@ class EnginePage final : public WebPage {
   bool committed_ = false;
   // The address of a load that failed, until its end has been reported.
   std::string failed_uri_;
+  // What the status bar is told once the next load has finished: why the
+  // page's engine process ended, after its error page is in.
+  std::string status_after_load_;
   PrintSetup print_setup_;
 };
 

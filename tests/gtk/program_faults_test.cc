@@ -20,8 +20,9 @@ class FaultsTest : public ProgramOnGtk {
   }
 };
 
-// The engine process of the front page dies: that tab says so, the other
-// tab and the program go on, and refresh brings the page back.
+// The engine process of the front page dies: that tab and the status bar
+// say so, the other tab and the program go on, and refresh brings the
+// page back.
 TEST_F(FaultsTest, AnEndedEngineProcessLeavesTheOtherTabsAndRefreshRecovers) {
   OpenTyped(server_.Url("/second"));
   ASSERT_TRUE(WaitFor([&] { return boxes().size() == 2; }));
@@ -31,6 +32,8 @@ TEST_F(FaultsTest, AnEndedEngineProcessLeavesTheOtherTabsAndRefreshRecovers) {
   webkit_web_view_terminate_web_process(ViewOfTab(2));
   ASSERT_TRUE(WaitFor([&] { return CaptionStartsWith(2, "无法打开此网页"); }))
       << "caption \"" << tabs().tab(2).caption << "\"";
+  EXPECT_TRUE(WaitFor([&] { return StatusText() == "显示此网页的进程已被终止"; }))
+      << "status \"" << StatusText() << "\"";
   EXPECT_EQ(RunScript(1, "document.title"), "Home");
   EXPECT_EQ(FrontTab(), 2);
 
