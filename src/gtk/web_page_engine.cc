@@ -246,6 +246,12 @@ void EnginePage::ShowErrorPage(const std::string& address, const std::string& re
                                       address.c_str(), nullptr);
 }
 
+void EnginePage::ChangeStatusText(std::string text) {
+  if (text == status_text_) return;
+  status_text_ = std::move(text);
+  if (const auto handler = events_.status_text_change) handler();
+}
+
 void EnginePage::SaveAs() {
   AskWhereToSave(Toplevel(), DefaultSaveFileName(ViewTitle(), ViewUri()),
                  [this, alive = alive_](const std::string& path) {
@@ -344,9 +350,9 @@ void EnginePage::OnLoadChanged(WebKitWebView* /*view*/, WebKitLoadEvent event, g
     EventValue value(alive, page->event_url_, std::move(address));
     handler();
   }
-  if (!*alive || page->status_after_load_.empty()) return;
-  page->status_text_ = std::exchange(page->status_after_load_, std::string());
-  if (const auto handler = page->events_.status_text_change) handler();
+  if (*alive && !page->status_after_load_.empty()) {
+    page->ChangeStatusText(std::exchange(page->status_after_load_, std::string()));
+  }
 }
 
 gboolean EnginePage::OnLoadFailed(WebKitWebView* /*view*/, WebKitLoadEvent /*event*/,
@@ -394,10 +400,7 @@ void EnginePage::OnMouseTargetChanged(WebKitWebView* /*view*/, WebKitHitTestResu
     const char* link = webkit_hit_test_result_get_link_uri(hit);
     if (link != nullptr) text = link;
   }
-  if (text == page->status_text_) return;
-  page->status_text_ = std::move(text);
-  const auto handler = page->events_.status_text_change;
-  if (handler) handler();
+  page->ChangeStatusText(std::move(text));
 }
 
 void EnginePage::OnHistoryChanged(WebKitBackForwardList* /*list*/,

@@ -49,6 +49,8 @@ class EnginePage final : public WebPage {
   // The window the page is in, for dialogs; null when it is in none.
   GtkWindow* Toplevel() const;
   void ShowErrorPage(const std::string& address, const std::string& reason);
+  // Takes `text` as the page's status text, telling the program when it changed.
+  void ChangeStatusText(std::string text);
   void StopLoading();
 
   void SaveAs();
