@@ -102,8 +102,9 @@ class RunFolder:
         )
         return env
 
-    def start(self):
-        return Program(self)
+    def start(self, prefix=()):
+        """Starts the program, behind the command words in `prefix` if any."""
+        return Program(self, prefix)
 
     def remove(self):
         shutil.rmtree(self.path, ignore_errors=True)
@@ -120,10 +121,10 @@ def xdotool(*args, check=True):
 class Program:
     """One run of the program, driven through the X server."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, prefix=()):
         self.log = tempfile.TemporaryFile()
         self.process = subprocess.Popen(
-            [folder.program], cwd="/", env=folder.environment(),
+            list(prefix) + [folder.program], cwd="/", env=folder.environment(),
             stdout=subprocess.DEVNULL, stderr=self.log)
         self.window = None
 

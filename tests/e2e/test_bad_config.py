@@ -5,10 +5,13 @@ import sys
 import time
 import unittest
 
-from harness import PageServer, RunFolder
+from harness import PageServer, RunFolder, gbk_config
 
 PROGRAM = None
 MAX_VALUE_BYTES = 10239
+# Root reads any file whatever its mode; without these capabilities it obeys it.
+UNPRIVILEGED = (("setpriv", "--bounding-set=-dac_override,-dac_read_search", "--")
+                if os.geteuid() == 0 else ())
 
 
 class BadConfig(unittest.TestCase):
@@ -19,9 +22,9 @@ class BadConfig(unittest.TestCase):
         self.folder = RunFolder(PROGRAM)
         self.addCleanup(self.folder.remove)
 
-    def start_and_close(self):
+    def start_and_close(self, prefix=()):
         """Starts the program, sees its window stay up, and closes it."""
-        program = self.folder.start()
+        program = self.folder.start(prefix)
         self.addCleanup(program.kill)
         program.wait_window()
         time.sleep(1.5)
@@ -44,6 +47,12 @@ class BadConfig(unittest.TestCase):
     def test_a_directory_named_config_ini_gives_a_working_window(self):
         os.mkdir(self.folder.config)
         self.start_and_close()
+
+    def test_an_unreadable_file_gives_the_default_page(self):
+        self.folder.write_config(gbk_config(self.server.url("/long")))
+        os.chmod(self.folder.config, 0)
+        self.start_and_close(UNPRIVILEGED)
+        self.assertNotIn("/long", [r.split("?")[0] for r in self.server.requests])
 
     def test_a_20000_byte_home_page_is_cut_and_loads(self):
         address = self.server.url("/long?") + "a" * 20000
